@@ -183,6 +183,44 @@ double TNeuralNetBP::GetOutput(int index)
 // TLayerBP of TNeuronBP (Init builds them), so they walk the neurons directly, with no
 // allocation and no virtual call per neuron.
 
+namespace {
+
+// Weighted sum in input order plus the bias weight. The width of the calculation window's layers
+// (4) gets a fully unrolled copy; the order of the additions is the same either way.
+template <std::size_t N>
+inline double WeightedSum(const double* __restrict w, const double* __restrict in, std::size_t n)
+{
+    double sum = 0;
+    if constexpr (N > 0) {
+        for (std::size_t i = 0; i < N; ++i) {
+            sum += w[i] * in[i];
+        }
+        return sum + w[N];
+    } else {
+        for (std::size_t i = 0; i < n; ++i) {
+            sum += w[i] * in[i];
+        }
+        return sum + w[n];
+    }
+}
+
+template <std::size_t N>
+inline void UpdateWeights(double* __restrict w, double* __restrict last, const double* __restrict in, std::size_t n,
+                          double step, double momentum)
+{
+    const std::size_t count = N > 0 ? N : n;
+    for (std::size_t j = 0; j < count; ++j) {
+        const double change = in[j] * step + momentum * last[j];
+        w[j] += change;
+        last[j] = change;
+    }
+    const double change = momentum * last[count] + step;
+    w[count] += change;
+    last[count] = change;
+}
+
+}  // namespace
+
 void TNeuralNetBP::Propagate()
 {
     const std::size_t layers = Layers_.size();
@@ -196,12 +234,7 @@ void TNeuralNetBP::Propagate()
         const double* in = layerInputs_.data();
         for (auto& neuron : Layers_[a]->Neurons) {
             const double* w = neuron->Weights.data();
-            double sum = 0;
-            for (std::size_t i = 0; i < n; ++i) {
-                sum += w[i] * in[i];
-            }
-            sum += w[n];
-            neuron->Output = Transfer(sum);
+            neuron->Output = Transfer(n == 4 ? WeightedSum<4>(w, in, n) : WeightedSum<0>(w, in, n));
         }
     }
 }
@@ -244,6 +277,8 @@ void TNeuralNetBP::ComputeDeltas()
 void TNeuralNetBP::AdjustWeights()
 {
     const std::size_t layers = Layers_.size();
+    const double rate = TeachRate_;
+    const double momentum = Momentum_;
     for (std::size_t a = 1; a < layers; ++a) {
         const auto& previous = Layers_[a - 1]->Neurons;
         const std::size_t n = previous.size();
@@ -251,20 +286,17 @@ void TNeuralNetBP::AdjustWeights()
         for (std::size_t j = 0; j < n; ++j) {
             layerInputs_[j] = previous[j]->Output;
         }
-        const double* in = layerInputs_.data();
+        const double* __restrict in = layerInputs_.data();
         for (auto& base : Layers_[a]->Neurons) {
             auto& neuron = static_cast<TNeuronBP&>(*base);
-            double* w = neuron.Weights.data();
-            double* last = neuron.LastWeightChanges.data();
-            const double step = -TeachRate_ * neuron.Delta;
-            for (std::size_t j = 0; j < n; ++j) {
-                const double change = in[j] * step + Momentum_ * last[j];
-                w[j] += change;
-                last[j] = change;
+            double* __restrict w = neuron.Weights.data();
+            double* __restrict last = neuron.LastWeightChanges.data();
+            const double step = -rate * neuron.Delta;
+            if (n == 4) {
+                UpdateWeights<4>(w, last, in, n, step, momentum);
+            } else {
+                UpdateWeights<0>(w, last, in, n, step, momentum);
             }
-            const double change = Momentum_ * last[n] + step;
-            w[n] += change;
-            last[n] = change;
         }
     }
 }
