@@ -1,0 +1,109 @@
+#pragma once
+
+#include "calc/CalcRecord.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+namespace ui {
+class PictureButton;
+}
+
+// The calculation window: two price rows, the trade parameters and the results of one
+// calculation, drawn as pictures over a fixed 1000 x 649 background.
+class TfrmNeuralNetExtend : public QWidget, public TCalcRecord {
+    Q_OBJECT
+public:
+    static constexpr int kBackgroundWidth = 1000;
+    static constexpr int kBackgroundHeight = 649;
+
+    explicit TfrmNeuralNetExtend(QWidget* parent = nullptr);
+
+    // Commands of the main window that the window's own pictures run.
+    std::function<void()> OnOptionsCommand;
+    std::function<void()> OnHelpCommand;
+    // The money manager's refresh, run when the decimals change.
+    std::function<void()> OnDecimalsChanged;
+
+    // --- controls ---
+    std::array<QLineEdit*, 20> Edits{};  // Edit1 .. Edit20
+    QLineEdit* ShortTermAddEdit;
+    QLineEdit* LongTermAddEdit;
+    QLineEdit* StopLossEdit;
+    QLineEdit* TakeProfitEdit;
+    QComboBox* ComboBox1;
+    QComboBox* TimeFrameComboBox;
+    QComboBox* CurrencyComboBox;
+    QComboBox* MarketComboBox;
+    QComboBox* DecimalComboBox;
+    QProgressBar* ProgressBar1;
+    QLabel* Image6;  // background
+    QLabel* Image34;
+    QLabel* Label3;
+    ui::PictureButton* Image12;  // Calculate
+    ui::PictureButton* Image13;  // Add short
+    ui::PictureButton* Image14;  // Add long
+    ui::PictureButton* Image32;  // Clear short row
+    ui::PictureButton* Image33;  // Clear long row
+    ui::PictureButton* LoadImage;
+    ui::PictureButton* SaveImage;
+    ui::PictureButton* Image9;   // Clear
+    ui::PictureButton* Image10;  // Options
+    ui::PictureButton* Image11;  // Help
+    std::array<ui::PictureButton*, 10> HelpPictures{};  // Image15, Image16, Image25 .. Image31, Image30/31 last
+
+    // --- result controls ---
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* PredictedPriceShortStaticText;
+    QLabel* PredictedPriceLongStaticText;
+    QLineEdit* StopLossShortStaticText;
+    QLineEdit* StopLossLongStaticText;
+    QLineEdit* TakeProfitShortStaticText;
+    QLineEdit* TakeProfitLongStaticText;
+    QLabel* Image4;
+    QLabel* Image5;
+    QLabel* Image20;
+    QLabel* Image21;
+    QWidget* PaintBox1;
+    QWidget* PaintBox2;
+    ui::PictureButton* Image30;
+    ui::PictureButton* Image31;
+
+    // The hidden price list, one price per line, oldest first.
+    QStringList Memo5;
+
+    QLineEdit* Edit(int number) const { return Edits[static_cast<std::size_t>(number - 1)]; }
+
+    // --- handlers ---
+    void FormCreate();
+    void ResetResultDisplay();
+    void ClearButtonClick();
+    void Image32Click();
+    void Image33Click();
+    void AddShortButtonClick();
+    void AddLongButtonClick();
+    void ComboBox1PropertiesChange();
+    void LoadButtonClick();
+    void MarketComboBoxChange();
+    void TimeFrameComboBoxChange();
+    void DecimalComboBoxPropertiesChange();
+    void Edit1PropertiesChange();
+    void Image15Click(ui::PictureButton* sender);
+    void Image10Click();
+    void Image11Click();
+    void CalculateButtonClick();
+    void SaveButtonClick();
+
+private:
+    void AddPrice(int first, QLineEdit* addEdit);
+    void LoadFromFile();
+    ui::PictureButton* Picture(const char* name, const char* picture, const char* hint, int left, int top);
+    void Guard(const std::function<void()>& handler);
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/DialogService.h"
+
+namespace ui {
+
+class QtDialogService : public DialogService {
+public:
+    MsgResult MessageBox(QWidget* parent, const QString& caption, const QString& text, MsgIcon icon,
+                         MsgButtons buttons) override;
+    bool InputBox(QWidget* parent, const QString& caption, const QString& prompt, QString& value) override;
+    QString OpenFileName(QWidget* parent, const QString& filter) override;
+    QString SaveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
+    void ShellOpen(QWidget* owner, const QString& path) override;
+    void BalloonHint(QWidget* anchor, const QString& header, const QString& text, int visibleMs) override;
+};
+
+}  // namespace ui
