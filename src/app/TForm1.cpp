@@ -129,11 +129,16 @@ TfrmNeuralNetExtend* TForm1::new1Click()
     sub->setWindowIcon(QIcon(ui::Artwork("logo")));
     sub->adjustSize();
     sub->setFixedSize(sub->sizeHint());
-    const QSize area = MdiArea->viewport()->size();
-    sub->move(std::max(0, (area.width() - sub->width()) / 2), std::max(0, (area.height() - sub->height()) / 2));
+    CentreSubWindow(sub);
     sub->show();
     MdiArea->setActiveSubWindow(sub);
     return calc;
+}
+
+void TForm1::CentreSubWindow(QMdiSubWindow* sub) const
+{
+    const QSize area = MdiArea->viewport()->size();
+    sub->move(std::max(0, (area.width() - sub->width()) / 2), std::max(0, (area.height() - sub->height()) / 2));
 }
 
 void TForm1::Open1Click()

@@ -18,6 +18,8 @@ public:
     // The active child window as a calculation window, or nullptr.
     TfrmNeuralNetExtend* ActiveCalculation() const;
     QList<TfrmNeuralNetExtend*> Calculations() const;
+    // Places a calculation window in the middle of the frame's client area.
+    void CentreSubWindow(QMdiSubWindow* sub) const;
 
     TfrmNeuralNetExtend* new1Click();
     void Open1Click();

@@ -3,6 +3,8 @@
 #include "ui/PictureButton.h"
 
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +14,11 @@ int main(int argc, char* argv[])
     ui::InitArtworkResources();
     TForm1* mainWindow = CreateApplicationWindows();
     mainWindow->showMaximized();
+    // The first calculation window was placed before the frame had its maximised size.
+    QApplication::processEvents();
+    if (QMdiSubWindow* first = mainWindow->MdiArea->currentSubWindow()) {
+        mainWindow->CentreSubWindow(first);
+    }
     const int result = QApplication::exec();
     DestroyApplicationWindows();
     return result;
