@@ -117,6 +117,36 @@ button("calculate", 120, 34, "Calculate", "url(#go)", 14)
 svg("help_small", 18, 18, "<circle cx='9' cy='9' r='8.5' fill='#f2c94c'/>" + text(9, 13.5, "?", 13, "#1b2a3a", "bold", "middle"))
 svg("notice", 994, 64, "<rect x='0.5' y='0.5' width='993' height='63' rx='8' fill='#1f6f4a' stroke='#34c06b'/>")
 
+# Signal pictures: large (Image4/Image5), chart badge 100 x 41, small icon 39 x 35.
+SIGNALS = {"buy": ("#1f9d55", "#34c06b", "BUY"), "sell": ("#c0392b", "#e5533d", "SELL"),
+           "notrade": ("#6b7a8c", "#8a99ab", "NO TRADE")}
+
+
+def arrow(kind, cx, cy, size, color="#ffffff"):
+    if kind == "buy":
+        return (f"<path d='M{cx} {cy - size} L{cx + size * .9} {cy} H{cx + size * .35} V{cy + size} H{cx - size * .35} "
+                f"V{cy} H{cx - size * .9} Z' fill='{color}'/>")
+    if kind == "sell":
+        return (f"<path d='M{cx} {cy + size} L{cx + size * .9} {cy} H{cx + size * .35} V{cy - size} H{cx - size * .35} "
+                f"V{cy} H{cx - size * .9} Z' fill='{color}'/>")
+    return (f"<rect x='{cx - size}' y='{cy - size * .28}' width='{size * 2}' height='{size * .56}' rx='{size * .2}' "
+            f"fill='{color}'/>")
+
+
+for kind, (dark, light, label) in SIGNALS.items():
+    grad = (f"<linearGradient id='s{kind}' x1='0' y1='0' x2='0' y2='1'><stop offset='0' stop-color='{light}'/>"
+            f"<stop offset='1' stop-color='{dark}'/></linearGradient>")
+    size = 11 if kind != "notrade" else 10
+    svg("signal_" + kind, 70, 52,
+        f"<defs>{grad}</defs><rect x='1' y='1' width='68' height='50' rx='10' fill='url(#s{kind})' stroke='#0b1a2c' stroke-opacity='.4'/>"
+        + arrow(kind, 35, 19, size) + text(35, 45, label, 11 if kind != "notrade" else 9, "#ffffff", "bold", "middle"))
+    svg("badge_" + kind, 100, 41,
+        f"<defs>{grad}</defs><rect x='1' y='1' width='98' height='39' rx='8' fill='url(#s{kind})' stroke='#0b1a2c' stroke-opacity='.4'/>"
+        + arrow(kind, 20, 20.5, 9) + text(62, 26, label, 13 if kind != "notrade" else 11, "#ffffff", "bold", "middle"))
+    svg("small_" + kind, 39, 35,
+        f"<defs>{grad}</defs><rect x='1' y='1' width='37' height='33' rx='8' fill='url(#s{kind})' stroke='#0b1a2c' stroke-opacity='.4'/>"
+        + arrow(kind, 19.5, 17.5, 10))
+
 # Tool bar and menu icons, 24 x 24, dark strokes for a light tool bar.
 for kind in ("new", "open", "save", "money", "lines", "ma", "help"):
     svg("icon_" + kind, 24, 24, glyph(kind, 3, 3, 18, "#1f4f86"))

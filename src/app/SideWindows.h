@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
 // The side windows are single instances created at start-up and hidden until their command is
 // used; closing them only hides them. Their content arrives with the chart and money-management
@@ -14,6 +15,9 @@ public:
 class TFrmSupportLines : public TFrmSideWindow {
 public:
     explicit TFrmSupportLines(QWidget* parent) : TFrmSideWindow(parent, "FrmSupportLines", "Support / Resistance Levels") {}
+    // The chart's price series; calculations and imports refill it.
+    std::vector<double> Series1;
+    void RefillSeries1(const std::vector<double>& prices) { Series1 = prices; }
 };
 
 class TFrmSetLinesPeriod : public TFrmSideWindow {

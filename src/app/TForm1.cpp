@@ -11,6 +11,7 @@
 #include "ui/PictureButton.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -121,6 +122,11 @@ TfrmNeuralNetExtend* TForm1::new1Click()
             FrmMoneyManager->FormShow();
         }
     };
+    calc->OnLongSeriesChanged = [](const std::vector<double>& prices) {
+        if (FrmSupportLines != nullptr) {
+            FrmSupportLines->RefillSeries1(prices);
+        }
+    };
     // Fixed border: system menu, minimise and close only.
     QMdiSubWindow* sub = MdiArea->addSubWindow(
         calc, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -168,6 +174,15 @@ void TForm1::Clear1Click()
 }
 
 void TForm1::Exit1Click() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (TfrmNeuralNetExtend::TeachingCount() > 0) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
 
 // The side windows get their content in later versions; until then their commands do nothing.
 void TForm1::MoneyManager1Click() {}

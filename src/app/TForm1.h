@@ -34,6 +34,10 @@ public:
     void DetailedInstructions1Click();
     void Copyrights1Click();
 
+protected:
+    // The program does not end while a calculation window is teaching.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void BuildMenuAndToolBar();
 };

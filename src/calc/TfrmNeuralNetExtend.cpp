@@ -7,6 +7,9 @@
 #include "ui/Guard.h"
 #include "ui/PictureButton.h"
 
+#include "ui/PaintBox.h"
+
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,6 +137,11 @@ TfrmNeuralNetExtend::TfrmNeuralNetExtend(QWidget* parent) : QWidget(parent)
         QLineEdit* edit = lineEdit(name, left, top, 49);
         edit->setFixedHeight(18);
         edit->setReadOnly(true);
+        // A price of seven characters must fit the 49 pixels.
+        QFont small("Arial");
+        small.setPixelSize(11);
+        edit->setFont(small);
+        edit->setStyleSheet("padding: 0px; border-radius: 2px;");
         return edit;
     };
     StopLossShortStaticText = readOnly("StopLossShortStaticText", 656, 234);
@@ -147,16 +155,23 @@ TfrmNeuralNetExtend::TfrmNeuralNetExtend(QWidget* parent) : QWidget(parent)
         p->setAttribute(Qt::WA_TranslucentBackground);
         return p;
     };
-    Image4 = picture("Image4", 710, 246, 80, 52);
+    Image4 = picture("Image4", 710, 246, 70, 52);
     Image5 = picture("Image5", 927, 246, 70, 52);
     Image20 = picture("Image20", 720, 209, 39, 35);
     Image21 = picture("Image21", 936, 209, 39, 35);
-    PaintBox1 = new QWidget(this);
-    PaintBox1->setObjectName("PaintBox1");
+    PaintBox1 = new ui::PaintBox(this, "PaintBox1");
     PaintBox1->setGeometry(30, 360, 425, 249);
-    PaintBox2 = new QWidget(this);
-    PaintBox2->setObjectName("PaintBox2");
+    PaintBox1->OnPaint = [this](QPainter& canvas) { PaintBox1Paint(canvas); };
+    PaintBox2 = new ui::PaintBox(this, "PaintBox2");
     PaintBox2->setGeometry(544, 360, 425, 249);
+    PaintBox2->OnPaint = [this](QPainter& canvas) { PaintBox2Paint(canvas); };
+
+    NeuralNetExtended = new neural::TNeuralNetExtended(&Components);
+    NeuralNetExtended->Name = "NeuralNetExtended";
+    NeuralNetExtended1 = new neural::TNeuralNetExtended(&Components);
+    NeuralNetExtended1->Name = "NeuralNetExtended1";
+    ApplyNetworkSettings(*NeuralNetExtended);
+    ApplyNetworkSettings(*NeuralNetExtended1);
 
     // Help pictures and the tags that select their texts.
     const struct {
@@ -204,6 +219,7 @@ TfrmNeuralNetExtend::TfrmNeuralNetExtend(QWidget* parent) : QWidget(parent)
 
     Image34->hide();
     Label3->hide();
+    RegisterWindow();
     FormCreate();
 }
 
@@ -259,6 +275,9 @@ void TfrmNeuralNetExtend::Image33Click()
 
 void TfrmNeuralNetExtend::ClearButtonClick()
 {
+    if (busy_) {
+        return;
+    }
     Image32Click();
     Image33Click();
     ResetResultDisplay();
@@ -315,6 +334,9 @@ void TfrmNeuralNetExtend::LoadFromFile()
 
 void TfrmNeuralNetExtend::LoadButtonClick()
 {
+    if (busy_) {
+        return;
+    }
     if (ComboBox1->currentIndex() == 1) {
         ComboBox1PropertiesChange();
     } else {
@@ -371,7 +393,20 @@ void TfrmNeuralNetExtend::Image11Click()
     }
 }
 
-// The signal computation and the calculation file attach here.
-void TfrmNeuralNetExtend::CalculateButtonClick() {}
+// The calculation file attaches here.
+void TfrmNeuralNetExtend::SaveButtonClick()
+{
+    if (busy_) {
+        return;
+    }
+}
 
-void TfrmNeuralNetExtend::SaveButtonClick() {}
+void TfrmNeuralNetExtend::closeEvent(QCloseEvent* event)
+{
+    // A window that is teaching stays until its Calculate has finished.
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}

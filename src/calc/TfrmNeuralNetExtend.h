@@ -1,17 +1,25 @@
 #pragma once
 
 #include "calc/CalcRecord.h"
+#include "calc/SignalMath.h"
+#include "neural/NeuralNetExtended.h"
+#include "runtime/Component.h"
 
+#include <QElapsedTimer>
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QProgressBar;
 namespace ui {
+class PaintBox;
 class PictureButton;
 }
 
@@ -24,12 +32,29 @@ public:
     static constexpr int kBackgroundHeight = 649;
 
     explicit TfrmNeuralNetExtend(QWidget* parent = nullptr);
+    ~TfrmNeuralNetExtend() override;
+
+    // Windows teaching right now. The training files next to the executable are shared, so while
+    // one window teaches no window may start a Calculate.
+    static int TeachingCount();
 
     // Commands of the main window that the window's own pictures run.
     std::function<void()> OnOptionsCommand;
     std::function<void()> OnHelpCommand;
     // The money manager's refresh, run when the decimals change.
     std::function<void()> OnDecimalsChanged;
+    // The support-and-resistance chart's price series, refilled by the long-term pipeline.
+    std::function<void(const std::vector<double>&)> OnLongSeriesChanged;
+
+    // The two networks, short term and long term, owned by the window.
+    rt::TComponent Components{nullptr};
+    neural::TNeuralNetExtended* NeuralNetExtended;
+    neural::TNeuralNetExtended* NeuralNetExtended1;
+    // The training text being composed.
+    std::string DataMemo;
+    // The current short-term and long-term chart badges.
+    QPixmap Image7;
+    QPixmap Image8;
 
     // --- controls ---
     std::array<QLineEdit*, 20> Edits{};  // Edit1 .. Edit20
@@ -71,8 +96,8 @@ public:
     QLabel* Image5;
     QLabel* Image20;
     QLabel* Image21;
-    QWidget* PaintBox1;
-    QWidget* PaintBox2;
+    ui::PaintBox* PaintBox1;
+    ui::PaintBox* PaintBox2;
     ui::PictureButton* Image30;
     ui::PictureButton* Image31;
 
@@ -100,8 +125,30 @@ public:
     void Image11Click();
     void CalculateButtonClick();
     void SaveButtonClick();
+    void CalculateShortTerm();
+    void CalculateLongTerm();
+    void NeuralNetExtendedEpochPassed(neural::TNeuralNetBP& sender);
+    void NeuralNetExtendedAfterTeach(neural::TNeuralNetBP& sender);
+    void PaintBox1Paint(QPainter& canvas);
+    void PaintBox2Paint(QPainter& canvas);
+    void WriteSignalLog(const std::string& fileName);
+    bool Busy() const { return busy_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    class BusyScope;
+    void ApplyNetworkSettings(neural::TNeuralNetExtended& net);
+    double TeachAndPredict(neural::TNeuralNetExtended& net, const std::string& trainingFile, const TVectorFloat& latest);
+    void ShowResult(bool shortTerm, const calc::TDecision& decision, double predicted);
+    void PaintSeries(QPainter& canvas, QWidget* box, const WavUtils::TVector& series, const QPixmap& badge, bool shortTerm);
+    bool LongTermTooShort() const;
+    static void UpdateCommands();
+    void RegisterWindow();
+    bool busy_ = false;
+    QElapsedTimer pumpTimer_;
+
     void AddPrice(int first, QLineEdit* addEdit);
     void LoadFromFile();
     ui::PictureButton* Picture(const char* name, const char* picture, const char* hint, int left, int top);

@@ -1,6 +1,7 @@
 #include "WindowTest.h"
 #include "calc/HelpTexts.h"
 #include "calc/TfrmNeuralNetExtend.h"
+#include "ui/PaintBox.h"
 #include "ui/PictureButton.h"
 
 #include <QComboBox>

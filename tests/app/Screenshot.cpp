@@ -1,9 +1,11 @@
 // Test utility: starts the program's windows offscreen and saves a picture of the main window.
-//   QT_QPA_PLATFORM=offscreen ./screenshot main.png [1280x800]
+//   QT_QPA_PLATFORM=offscreen ./screenshot main.png [1280x800] [PRICES [calculate]]
+// PRICES: "prices" for an example row, or ten comma-separated prices; both rows get them.
 #include "app/AppWindows.h"
 #include "app/TForm1.h"
 #include "calc/TfrmNeuralNetExtend.h"
 #include "runtime/AppPaths.h"
+#include "runtime/Random.h"
 #include "ui/PictureButton.h"
 
 #include <QApplication>
@@ -30,11 +32,17 @@ int main(int argc, char* argv[])
     form->show();
     QApplication::processEvents();
     if (argc > 3) {
-        // Example prices in both rows.
-        const double prices[] = {1.3301, 1.3312, 1.3318, 1.3329, 1.3333, 1.3341, 1.3347, 1.3352, 1.3355, 1.3358};
-        for (int k = 1; k <= 20; ++k) {
-            frmNeuralNetExtend->Edit(k)->setText(QString::number(prices[(k - 1) % 10], 'f', 4));
+        QStringList prices = QString(argv[3]).split(',');
+        if (prices.size() != 10) {
+            prices = QString("1.3301,1.3312,1.3318,1.3329,1.3333,1.3341,1.3347,1.3352,1.3355,1.3358").split(',');
         }
+        for (int k = 1; k <= 20; ++k) {
+            frmNeuralNetExtend->Edit(k)->setText(prices[(k - 1) % 10]);
+        }
+    }
+    if (argc > 4 && QString(argv[4]) == "calculate") {
+        rt::Random::SetSeedSource([] { return 2026u; });
+        frmNeuralNetExtend->CalculateButtonClick();
     }
     for (QMdiSubWindow* sub : {form->MdiArea->currentSubWindow()}) {
         if (sub != nullptr) {

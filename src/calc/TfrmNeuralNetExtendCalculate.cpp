@@ -1,0 +1,281 @@
+// The Calculate command of the calculation window: the short-term and long-term pipelines.
+
+#include "calc/SignalLog.h"
+#include "calc/TfrmNeuralNetExtend.h"
+#include "runtime/AppPaths.h"
+#include "runtime/Convert.h"
+#include "runtime/TextFile.h"
+#include "settings/TimeFrameOptions.h"
+#include "ui/DialogService.h"
+#include "ui/PictureButton.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <cstdio>
+#include <ctime>
+#include <set>
+
+namespace {
+
+constexpr int kEpochs = 10000;
+// Pending window messages are processed at most this often while teaching: often enough for a
+// smooth progress bar and a responsive window, rarely enough to cost next to nothing.
+constexpr qint64 kPumpIntervalMs = 15;
+
+std::set<TfrmNeuralNetExtend*>& AllWindows()
+{
+    static std::set<TfrmNeuralNetExtend*> windows;
+    return windows;
+}
+
+int& Teaching()
+{
+    static int count = 0;
+    return count;
+}
+
+double Price(const QLineEdit* edit) { return rt::StrToFloat(edit->text().toStdString()); }
+std::int32_t Whole(const QLineEdit* edit) { return rt::StrToInt(edit->text().toStdString()); }
+
+}  // namespace
+
+// Marks the window as teaching for the time of a Calculate, whatever way the Calculate ends.
+class TfrmNeuralNetExtend::BusyScope {
+public:
+    explicit BusyScope(TfrmNeuralNetExtend& window) : window_(window)
+    {
+        window_.busy_ = true;
+        ++Teaching();
+        UpdateCommands();
+    }
+    ~BusyScope()
+    {
+        window_.busy_ = false;
+        --Teaching();
+        UpdateCommands();
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    TfrmNeuralNetExtend& window_;
+};
+
+int TfrmNeuralNetExtend::TeachingCount() { return Teaching(); }
+
+void TfrmNeuralNetExtend::UpdateCommands()
+{
+    for (TfrmNeuralNetExtend* window : AllWindows()) {
+        window->Image12->setEnabled(Teaching() == 0);
+        for (QWidget* command : std::initializer_list<QWidget*>{window->Image9, window->LoadImage, window->SaveImage}) {
+            command->setEnabled(!window->busy_);
+        }
+    }
+}
+
+TfrmNeuralNetExtend::~TfrmNeuralNetExtend() { AllWindows().erase(this); }
+
+void TfrmNeuralNetExtend::RegisterWindow() { AllWindows().insert(this); }
+
+void TfrmNeuralNetExtend::ApplyNetworkSettings(neural::TNeuralNetExtended& net)
+{
+    net.SetAlpha(1);
+    net.AutoInit = true;
+    net.ContinueTeach = false;
+    net.Epoch = true;
+    net.SetEpochCount(kEpochs);
+    net.SetMomentum(0.9);
+    net.NeuronsInLayer().Assign({"0"});
+    net.SetPatternCount(0);
+    net.SetTeachRate(0.1);
+    net.IdentError = 0.05;
+    net.MaxTeachError = net.MaxTestError = net.MidTeachError = net.MidTestError = false;
+    net.MaxTeachErrorValue = net.MaxTestErrorValue = net.MidTeachErrorValue = net.MidTestErrorValue = 0.05;
+    net.TestAsValid = false;
+    net.TeachIdent = false;
+    net.SetTeachIdentCount(100);
+    net.TestIdent = false;
+    net.TestIdentCount = 0;
+    net.SetUseForTeach(100);
+    net.OnEpochPassed = [this](neural::TNeuralNetBP& sender) { NeuralNetExtendedEpochPassed(sender); };
+    net.OnAfterTeach = [this](neural::TNeuralNetBP& sender) { NeuralNetExtendedAfterTeach(sender); };
+}
+
+bool TfrmNeuralNetExtend::LongTermTooShort() const
+{
+    for (int k = 11; k <= 20; ++k) {
+        if (Edit(k)->text().isEmpty()) {
+            return false;  // the long-term pipeline will not run
+        }
+    }
+    return ComboBox1->currentIndex() == 1 && !Memo5.isEmpty() && Memo5.size() < 10;
+}
+
+void TfrmNeuralNetExtend::CalculateButtonClick()
+{
+    if (busy_ || Teaching() > 0) {
+        return;
+    }
+    if (!NotCalculated) {
+        ui::Dialogs().MessageBox(this, "Information", "Signal was allready calculated for this data",
+                                 ui::MsgIcon::Information, ui::MsgButtons::Ok);
+        return;
+    }
+    if (LongTermTooShort()) {
+        ui::Dialogs().MessageBox(this, "Input error",
+                                 "Not enough long term prices: the long term signal needs at least 10 prices.",
+                                 ui::MsgIcon::Error, ui::MsgButtons::Ok);
+        return;
+    }
+    settings::WriteTimeFrameOptions(TimeFrameComboBox->currentIndex(), Whole(StopLossEdit), Whole(TakeProfitEdit),
+                                    DecimalComboBox->currentIndex() + 1);
+    TimeFrameComboBoxChange();
+    ResetResultDisplay();
+    ProgressBar1->show();
+    {
+        BusyScope busy(*this);
+        CalculateShortTerm();
+        CalculateLongTerm();
+    }
+    if (!(ShortTermNoData && LongTermNoData)) {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        WriteSignalLog(rt::ExecutablePath(calc::SignalLogFileName(local)));
+    }
+    ProgressBar1->hide();
+    setFixedSize(kBackgroundWidth, kBackgroundHeight);
+    NotCalculated = false;
+}
+
+double TfrmNeuralNetExtend::TeachAndPredict(neural::TNeuralNetExtended& net, const std::string& trainingFile,
+                                            const TVectorFloat& latest)
+{
+    rt::WriteFileAtomic(trainingFile, DataMemo);
+    net.SourceFileName = trainingFile;
+    net.LoadSourceData();
+    net.Fields(4).SetFieldType(1);
+    for (int i = 0; i < 5; ++i) {
+        net.Fields(i).Alpha = 0.01;
+    }
+    for (int i = 0; i < 5; ++i) {
+        net.Fields(i).SetNormType(1);
+    }
+    for (int i = 0; i < 5; ++i) {
+        net.Fields(i).Max = 10;
+        net.Fields(i).Min = 0;
+    }
+    net.ResetLayers();
+    for (int count : {4, 4, 4, 1}) {
+        net.AddLayer(count);
+    }
+    ProgressBar1->setValue(0);
+    ProgressBar1->setMaximum(kEpochs);
+    net.StopTeach = false;
+    net.ContinueTeach = false;
+    pumpTimer_.start();
+    net.TeachFromFields();
+    TVectorFloat input(static_cast<std::size_t>(net.InputFieldsCount()));
+    for (std::size_t i = 0; i < input.size() && i < latest.size(); ++i) {
+        input[i] = latest[i];
+    }
+    net.ComputeFromRaw(input);
+    return net.GetOutput(0);
+}
+
+void TfrmNeuralNetExtend::CalculateShortTerm()
+{
+    for (int k = 1; k <= 10; ++k) {
+        if (Edit(k)->text().isEmpty()) {
+            ShortTermNoData = true;
+            return;
+        }
+    }
+    ShortTermNoData = false;
+    ShortInputs = WavUtils::TVector(10);
+    for (int k = 1; k <= 10; ++k) {
+        ShortInputs[static_cast<std::size_t>(k - 1)] = Price(Edit(k));
+    }
+    Decomposition = WavUtils::Decompose(ShortInputs, 2, 2);
+    ShortSmoothed = WavUtils::Smooth(Decomposition);
+    DataMemo = calc::TrainingText(ShortSmoothed.values());
+    const std::string trainingFile = rt::ExecutablePath("1.txt");
+    const double predicted = TeachAndPredict(*NeuralNetExtended, trainingFile,
+                                             {Price(Edit(7)), Price(Edit(8)), Price(Edit(9)), Price(Edit(10))});
+    ShortSeries = WavUtils::TVector(11);
+    for (std::size_t i = 0; i < 10; ++i) {
+        ShortSeries[i] = ShortInputs[i];
+    }
+    ShortSeries[10] = predicted;
+    float buy = 0;
+    float sell = 0;
+    calc::ShortTermPercentages(ShortSeries.values(), buy, sell);
+    const calc::TDecision decision = calc::Decide(buy, sell, 1.0, Price(Edit(10)), NeuralNetExtended->MaxTestErrorValue,
+                                                  Whole(StopLossEdit), Whole(TakeProfitEdit), PipDivisor);
+    ShowResult(true, decision, predicted);
+    std::remove(trainingFile.c_str());
+}
+
+void TfrmNeuralNetExtend::CalculateLongTerm()
+{
+    for (int k = 11; k <= 20; ++k) {
+        if (Edit(k)->text().isEmpty()) {
+            LongTermNoData = true;
+            return;
+        }
+    }
+    LongTermNoData = false;
+    if (Memo5.isEmpty()) {
+        for (int k = 1; k <= 10; ++k) {
+            Memo5 << Edit(k)->text();
+        }
+    }
+    std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(Memo5.size()), 50);
+    if (ComboBox1->currentIndex() == 1) {
+        LongLoadedSeries = WavUtils::TVector(n);
+        const std::size_t lines = static_cast<std::size_t>(Memo5.size());
+        for (std::size_t k = 0; k < n; ++k) {
+            LongLoadedSeries[k] = rt::StrToFloat(Memo5[static_cast<qsizetype>(lines - n + k)].toStdString());
+        }
+    } else {
+        n = 10;
+        LongLoadedSeries = WavUtils::TVector(n);
+        for (int k = 11; k <= 20; ++k) {
+            LongLoadedSeries[static_cast<std::size_t>(k - 11)] = Price(Edit(k));
+        }
+    }
+    if (OnLongSeriesChanged) {
+        OnLongSeriesChanged(LongLoadedSeries.values());
+    }
+    LongInputs = LongLoadedSeries.Clone();
+    DataMemo = calc::TrainingText(LongInputs.values());
+    const std::string trainingFile = rt::ExecutablePath("2.txt");
+    const double predicted = TeachAndPredict(*NeuralNetExtended1, trainingFile,
+                                             {Price(Edit(17)), Price(Edit(18)), Price(Edit(19)), Price(Edit(20))});
+    LongSeries = WavUtils::TVector(n + 1);
+    for (std::size_t i = 0; i < n; ++i) {
+        LongSeries[i] = LongLoadedSeries[i];
+    }
+    LongSeries[n] = predicted;
+    float buy = 0;
+    float sell = 0;
+    calc::LongTermPercentages(LongSeries.values(), buy, sell);
+    const calc::TDecision decision = calc::Decide(buy, sell, 1.5, Price(Edit(20)), NeuralNetExtended1->MaxTestErrorValue,
+                                                  Whole(StopLossEdit), Whole(TakeProfitEdit), PipDivisor);
+    ShowResult(false, decision, predicted);
+    std::remove(trainingFile.c_str());
+}
+
+void TfrmNeuralNetExtend::NeuralNetExtendedEpochPassed(neural::TNeuralNetBP& sender)
+{
+    if (pumpTimer_.isValid() && pumpTimer_.elapsed() < kPumpIntervalMs && sender.CurrentEpoch < sender.EpochCount()) {
+        return;
+    }
+    ProgressBar1->setValue(sender.CurrentEpoch);
+    QCoreApplication::processEvents();
+    pumpTimer_.restart();
+}
+
+void TfrmNeuralNetExtend::NeuralNetExtendedAfterTeach(neural::TNeuralNetBP&) { NeuralNetExtended->StopTeach = true; }
