@@ -270,7 +270,9 @@ void TfrmNeuralNetExtend::CalculateLongTerm()
 
 void TfrmNeuralNetExtend::NeuralNetExtendedEpochPassed(neural::TNeuralNetBP& sender)
 {
-    if (pumpTimer_.isValid() && pumpTimer_.elapsed() < kPumpIntervalMs && sender.CurrentEpoch < sender.EpochCount()) {
+    // The clock is read every 32nd epoch only (an epoch takes about 1 to 7 microseconds).
+    const bool last = sender.CurrentEpoch >= sender.EpochCount();
+    if (!last && (sender.CurrentEpoch % 32 != 0 || (pumpTimer_.isValid() && pumpTimer_.elapsed() < kPumpIntervalMs))) {
         return;
     }
     ProgressBar1->setValue(sender.CurrentEpoch);

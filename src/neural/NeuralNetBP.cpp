@@ -2,6 +2,7 @@
 
 #include "runtime/Convert.h"
 #include "runtime/Random.h"
+#include "runtime/VectorState.h"
 
 #include <cmath>
 #include <numeric>
@@ -409,6 +410,7 @@ void TNeuralNetBP::Teach()
     rt::Random::Randomize();
     PatternOrder.assign(static_cast<std::size_t>(PatternCount_), 0);
     TeachStopped = false;
+    rt::ClearUpperVectorState();
     while (CurrentEpoch <= EpochCount_) {
         double sum = 0;
         CurrentMaxTeachError = 0;
@@ -435,6 +437,8 @@ void TNeuralNetBP::Teach()
             Test();
         }
         DoOnEpochPassed();
+        // An epoch handler may have run any code, the window system's painting included.
+        rt::ClearUpperVectorState();
         if (StopTeach) {
             TeachStopped = true;
             return;

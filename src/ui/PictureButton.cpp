@@ -1,5 +1,6 @@
 #include "ui/PictureButton.h"
 
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -8,11 +9,18 @@ namespace ui {
 
 QPixmap Artwork(const QString& name)
 {
+    // Each picture is rendered once; results and buttons ask for the same few again and again.
+    static QHash<QString, QPixmap> rendered;
+    if (const auto found = rendered.constFind(name); found != rendered.constEnd()) {
+        return *found;
+    }
     QSvgRenderer renderer(QStringLiteral(":/art/%1.svg").arg(name));
     QPixmap pixmap(renderer.defaultSize());
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     renderer.render(&painter);
+    painter.end();
+    rendered.insert(name, pixmap);
     return pixmap;
 }
 
