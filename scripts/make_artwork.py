@@ -142,7 +142,8 @@ for kind, (dark, light, label) in SIGNALS.items():
         + arrow(kind, 35, 19, size) + text(35, 45, label, 11 if kind != "notrade" else 9, "#ffffff", "bold", "middle"))
     svg("badge_" + kind, 100, 41,
         f"<defs>{grad}</defs><rect x='1' y='1' width='98' height='39' rx='8' fill='url(#s{kind})' stroke='#0b1a2c' stroke-opacity='.4'/>"
-        + arrow(kind, 20, 20.5, 9) + text(62, 26, label, 13 if kind != "notrade" else 11, "#ffffff", "bold", "middle"))
+        + (arrow(kind, 20, 20.5, 9) + text(62, 26, label, 13, "#ffffff", "bold", "middle") if kind != "notrade"
+           else arrow(kind, 16, 20.5, 6) + text(60, 25, label, 10.5, "#ffffff", "bold", "middle")))
     svg("small_" + kind, 39, 35,
         f"<defs>{grad}</defs><rect x='1' y='1' width='37' height='33' rx='8' fill='url(#s{kind})' stroke='#0b1a2c' stroke-opacity='.4'/>"
         + arrow(kind, 19.5, 17.5, 10))

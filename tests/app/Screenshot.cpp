@@ -10,11 +10,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <cstdio>
+
+static const char* const kSignals[] = {"BUY", "SELL", "NOTRADE"};
 
 int main(int argc, char* argv[])
 {
@@ -43,6 +46,9 @@ int main(int argc, char* argv[])
     if (argc > 4 && QString(argv[4]) == "calculate") {
         rt::Random::SetSeedSource([] { return 2026u; });
         frmNeuralNetExtend->CalculateButtonClick();
+        std::printf("short %s (%s), long %s (%s)\n", kSignals[frmNeuralNetExtend->ShortSignal],
+                    qPrintable(frmNeuralNetExtend->Label1->text()), kSignals[frmNeuralNetExtend->LongSignal],
+                    qPrintable(frmNeuralNetExtend->Label2->text()));
     }
     for (QMdiSubWindow* sub : {form->MdiArea->currentSubWindow()}) {
         if (sub != nullptr) {
