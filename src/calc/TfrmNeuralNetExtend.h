@@ -81,7 +81,7 @@ public:
     ui::PictureButton* Image9;   // Clear
     ui::PictureButton* Image10;  // Options
     ui::PictureButton* Image11;  // Help
-    std::array<ui::PictureButton*, 10> HelpPictures{};  // Image15, Image16, Image25 .. Image31, Image30/31 last
+    std::array<ui::PictureButton*, 9> HelpPictures{};  // Image15, Image16, Image25 .. Image31
 
     // --- result controls ---
     QLabel* Label1;
