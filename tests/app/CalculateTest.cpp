@@ -105,6 +105,22 @@ TEST_F(Calculate, RisingRowsGiveBuyWithTheLevelsAroundTheCurrentPrice)
     EXPECT_EQ(dialogs.Calls[0].icon, ui::MsgIcon::Information);
 }
 
+TEST_F(Calculate, FiftyAndSeventyPipsAroundOnePointTwo)
+{
+    Fill(1, Line(1.1910, 0.0010));  // rising to the current price 1.2000
+    Fill(11, Line(1.1910, 0.0010));
+    w.StopLossEdit->setText("50");
+    w.TakeProfitEdit->setText("70");
+    w.CalculateButtonClick();
+    ASSERT_EQ(w.ShortSignal, calc::kBuy);
+    ASSERT_EQ(w.LongSignal, calc::kBuy);
+    EXPECT_EQ(w.StopLossShortStaticText->text(), "1.1950");
+    EXPECT_EQ(w.TakeProfitShortStaticText->text(), "1.2070");
+    EXPECT_EQ(w.StopLossLongStaticText->text(), "1.1925");
+    EXPECT_EQ(w.TakeProfitLongStaticText->text(), "1.2105");
+    EXPECT_EQ(w.StopLossEdit->text(), "50") << "stored for the time frame and read back";
+}
+
 TEST_F(Calculate, FallingRowGivesSell)
 {
     Fill(1, Line(1.3400, -0.0010));
