@@ -3,6 +3,7 @@
 // went unserved (max_gap_ms), measured by a 1 ms timer that runs during the Calculate.
 
 #include "calc/SignalMath.h"
+#include "calc/SignalNetwork.h"
 #include "calc/TfrmNeuralNetExtend.h"
 #include "neural/NeuralNetExtended.h"
 #include "runtime/AppPaths.h"
@@ -84,18 +85,7 @@ BENCHMARK(BM_Calculate)->Unit(benchmark::kMillisecond)->UseRealTime();
 void Teach(neural::TNeuralNetExtended& net, const std::string& file, const std::vector<double>& values)
 {
     rt::WriteFileAtomic(file, calc::TrainingText(values));
-    net.SourceFileName = file;
-    net.LoadSourceData();
-    net.Fields(4).SetFieldType(1);
-    for (int i = 0; i < 5; ++i) {
-        net.Fields(i).Alpha = 0.01;
-        net.Fields(i).SetNormType(1);
-    }
-    net.ResetLayers();
-    for (int count : {4, 4, 4, 1}) {
-        net.AddLayer(count);
-    }
-    net.StopTeach = false;
+    calc::PrepareSignalTeaching(net, file);
     net.TeachFromFields();
 }
 
@@ -107,11 +97,7 @@ void BM_CalculateBareTeaching(benchmark::State& state)
     for (auto _ : state) {
         for (const auto* values : {&smoothed, &kLong}) {
             neural::TNeuralNetExtended& net = nets[values == &kLong ? 1 : 0];
-            net.SetAlpha(1);
-            net.Epoch = true;
-            net.SetEpochCount(10000);
-            net.SetMomentum(0.9);
-            net.SetTeachRate(0.1);
+            calc::ApplySignalNetworkSettings(net);
             Teach(net, rt::ExecutablePath(values == &kLong ? "2.txt" : "1.txt"), *values);
             benchmark::DoNotOptimize(net.CurrentMidTeachError);
         }

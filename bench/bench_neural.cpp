@@ -2,6 +2,7 @@
 // epochs on 6 patterns (short term) and on 46 patterns (long term), inputs and outputs normalised
 // by the sigmoid of slope 0.01, rate 0.1, momentum 0.9. BM_FannTeach does the same with FANN.
 
+#include "calc/SignalNetwork.h"
 #include "neural/NeuralNetExtended.h"
 #include "runtime/Convert.h"
 
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int kEpochs = 10000;
+constexpr int kEpochs = calc::kSignalEpochs;
 
 std::vector<double> Prices(int count)
 {
@@ -50,22 +51,8 @@ void BM_Teach(benchmark::State& state)
     const std::string path = WriteTrainingFile(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         neural::TNeuralNetExtended net(nullptr);
-        net.SetAlpha(1);
-        net.Epoch = true;
-        net.SetEpochCount(kEpochs);
-        net.SetMomentum(0.9);
-        net.SetTeachRate(0.1);
-        net.SourceFileName = path;
-        net.LoadSourceData();
-        net.Fields(4).SetFieldType(1);
-        for (int i = 0; i < 5; ++i) {
-            net.Fields(i).Alpha = 0.01;
-            net.Fields(i).SetNormType(1);
-        }
-        net.ResetLayers();
-        for (int count : {4, 4, 4, 1}) {
-            net.AddLayer(count);
-        }
+        calc::ApplySignalNetworkSettings(net);
+        calc::PrepareSignalTeaching(net, path);
         net.TeachFromFields();
         benchmark::DoNotOptimize(net.CurrentMidTeachError);
     }

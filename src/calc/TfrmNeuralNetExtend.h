@@ -141,6 +141,7 @@ private:
     class BusyScope;
     void ApplyNetworkSettings(neural::TNeuralNetExtended& net);
     double TeachAndPredict(neural::TNeuralNetExtended& net, const std::string& trainingFile, const TVectorFloat& latest);
+    void DecideAndShow(bool shortTerm, const WavUtils::TVector& series, double price);
     void ShowResult(bool shortTerm, const calc::TDecision& decision, double predicted);
     void PaintSeries(QPainter& canvas, QWidget* box, const WavUtils::TVector& series, const QPixmap& badge, bool shortTerm);
     bool LongTermTooShort() const;

@@ -1,6 +1,7 @@
 // The Calculate command of the calculation window: the short-term and long-term pipelines.
 
 #include "calc/SignalLog.h"
+#include "calc/SignalNetwork.h"
 #include "calc/TfrmNeuralNetExtend.h"
 #include "runtime/AppPaths.h"
 #include "runtime/Convert.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr int kEpochs = 10000;
 // Pending window messages are processed at most this often while teaching: often enough for a
 // smooth progress bar and a responsive window, rarely enough to cost next to nothing.
 constexpr qint64 kPumpIntervalMs = 15;
@@ -81,24 +81,7 @@ void TfrmNeuralNetExtend::RegisterWindow() { AllWindows().insert(this); }
 
 void TfrmNeuralNetExtend::ApplyNetworkSettings(neural::TNeuralNetExtended& net)
 {
-    net.SetAlpha(1);
-    net.AutoInit = true;
-    net.ContinueTeach = false;
-    net.Epoch = true;
-    net.SetEpochCount(kEpochs);
-    net.SetMomentum(0.9);
-    net.NeuronsInLayer().Assign({"0"});
-    net.SetPatternCount(0);
-    net.SetTeachRate(0.1);
-    net.IdentError = 0.05;
-    net.MaxTeachError = net.MaxTestError = net.MidTeachError = net.MidTestError = false;
-    net.MaxTeachErrorValue = net.MaxTestErrorValue = net.MidTeachErrorValue = net.MidTestErrorValue = 0.05;
-    net.TestAsValid = false;
-    net.TeachIdent = false;
-    net.SetTeachIdentCount(100);
-    net.TestIdent = false;
-    net.TestIdentCount = 0;
-    net.SetUseForTeach(100);
+    calc::ApplySignalNetworkSettings(net);
     net.OnEpochPassed = [this](neural::TNeuralNetBP& sender) { NeuralNetExtendedEpochPassed(sender); };
     net.OnAfterTeach = [this](neural::TNeuralNetBP& sender) { NeuralNetExtendedAfterTeach(sender); };
 }
@@ -154,27 +137,9 @@ double TfrmNeuralNetExtend::TeachAndPredict(neural::TNeuralNetExtended& net, con
                                             const TVectorFloat& latest)
 {
     rt::WriteFileAtomic(trainingFile, DataMemo);
-    net.SourceFileName = trainingFile;
-    net.LoadSourceData();
-    net.Fields(4).SetFieldType(1);
-    for (int i = 0; i < 5; ++i) {
-        net.Fields(i).Alpha = 0.01;
-    }
-    for (int i = 0; i < 5; ++i) {
-        net.Fields(i).SetNormType(1);
-    }
-    for (int i = 0; i < 5; ++i) {
-        net.Fields(i).Max = 10;
-        net.Fields(i).Min = 0;
-    }
-    net.ResetLayers();
-    for (int count : {4, 4, 4, 1}) {
-        net.AddLayer(count);
-    }
+    calc::PrepareSignalTeaching(net, trainingFile);
     ProgressBar1->setValue(0);
-    ProgressBar1->setMaximum(kEpochs);
-    net.StopTeach = false;
-    net.ContinueTeach = false;
+    ProgressBar1->setMaximum(calc::kSignalEpochs);
     pumpTimer_.start();
     net.TeachFromFields();
     TVectorFloat input(static_cast<std::size_t>(net.InputFieldsCount()));
@@ -183,6 +148,17 @@ double TfrmNeuralNetExtend::TeachAndPredict(neural::TNeuralNetExtended& net, con
     }
     net.ComputeFromRaw(input);
     return net.GetOutput(0);
+}
+
+void TfrmNeuralNetExtend::DecideAndShow(bool shortTerm, const WavUtils::TVector& series, double price)
+{
+    float buy = 0;
+    float sell = 0;
+    (shortTerm ? calc::ShortTermPercentages : calc::LongTermPercentages)(series.values(), buy, sell);
+    const neural::TNeuralNetExtended& net = shortTerm ? *NeuralNetExtended : *NeuralNetExtended1;
+    const calc::TDecision decision = calc::Decide(buy, sell, shortTerm ? 1.0 : 1.5, price, net.MaxTestErrorValue,
+                                                  Whole(StopLossEdit), Whole(TakeProfitEdit), PipDivisor);
+    ShowResult(shortTerm, decision, series[series.size() - 1]);
 }
 
 void TfrmNeuralNetExtend::CalculateShortTerm()
@@ -209,12 +185,7 @@ void TfrmNeuralNetExtend::CalculateShortTerm()
         ShortSeries[i] = ShortInputs[i];
     }
     ShortSeries[10] = predicted;
-    float buy = 0;
-    float sell = 0;
-    calc::ShortTermPercentages(ShortSeries.values(), buy, sell);
-    const calc::TDecision decision = calc::Decide(buy, sell, 1.0, Price(Edit(10)), NeuralNetExtended->MaxTestErrorValue,
-                                                  Whole(StopLossEdit), Whole(TakeProfitEdit), PipDivisor);
-    ShowResult(true, decision, predicted);
+    DecideAndShow(true, ShortSeries, Price(Edit(10)));
     std::remove(trainingFile.c_str());
 }
 
@@ -259,12 +230,7 @@ void TfrmNeuralNetExtend::CalculateLongTerm()
         LongSeries[i] = LongLoadedSeries[i];
     }
     LongSeries[n] = predicted;
-    float buy = 0;
-    float sell = 0;
-    calc::LongTermPercentages(LongSeries.values(), buy, sell);
-    const calc::TDecision decision = calc::Decide(buy, sell, 1.5, Price(Edit(20)), NeuralNetExtended1->MaxTestErrorValue,
-                                                  Whole(StopLossEdit), Whole(TakeProfitEdit), PipDivisor);
-    ShowResult(false, decision, predicted);
+    DecideAndShow(false, LongSeries, Price(Edit(20)));
     std::remove(trainingFile.c_str());
 }
 

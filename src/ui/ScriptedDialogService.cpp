@@ -47,9 +47,8 @@ bool ScriptedDialogService::InputBox(QWidget*, const QString& caption, const QSt
     return true;
 }
 
-QString ScriptedDialogService::OpenFileName(QWidget*, const QString& filter)
+QString ScriptedDialogService::NextFile(const Call& call)
 {
-    Call call{"open", {}, {}, MsgIcon::None, MsgButtons::OkCancel, filter, nullptr, 0};
     Calls.push_back(call);
     if (FileAnswers.empty()) {
         Unexpected(call);
@@ -60,17 +59,14 @@ QString ScriptedDialogService::OpenFileName(QWidget*, const QString& filter)
     return answer;
 }
 
+QString ScriptedDialogService::OpenFileName(QWidget*, const QString& filter)
+{
+    return NextFile(Call{"open", {}, {}, MsgIcon::None, MsgButtons::OkCancel, filter, nullptr, 0});
+}
+
 QString ScriptedDialogService::SaveFileName(QWidget*, const QString& filter, const QString&)
 {
-    Call call{"save", {}, {}, MsgIcon::None, MsgButtons::OkCancel, filter, nullptr, 0};
-    Calls.push_back(call);
-    if (FileAnswers.empty()) {
-        Unexpected(call);
-        return {};
-    }
-    const QString answer = FileAnswers.front();
-    FileAnswers.pop_front();
-    return answer;
+    return NextFile(Call{"save", {}, {}, MsgIcon::None, MsgButtons::OkCancel, filter, nullptr, 0});
 }
 
 void ScriptedDialogService::ShellOpen(QWidget*, const QString& path)

@@ -43,6 +43,7 @@ public:
 
 private:
     void Unexpected(const Call& call);
+    QString NextFile(const Call& call);
 };
 
 }  // namespace ui
