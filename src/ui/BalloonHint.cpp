@@ -55,7 +55,9 @@ void ShowBalloonHint(QWidget* anchor, const QString& header, const QString& text
     balloon->adjustSize();
     QPoint at = anchor != nullptr ? anchor->mapToGlobal(QPoint(anchor->width() / 2, anchor->height())) : QPoint();
     at.rx() -= balloon->width();
-    if (const QScreen* screen = QGuiApplication::screenAt(at); screen != nullptr) {
+    // Kept on the anchor's screen: near its left edge the balloon would otherwise start off-screen.
+    const QScreen* screen = anchor != nullptr ? anchor->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
         const QRect area = screen->availableGeometry();
         at.setX(std::max(area.left(), std::min(at.x(), area.right() - balloon->width())));
         at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - balloon->height())));

@@ -1,0 +1,46 @@
+#include "ui/BalloonHint.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+namespace {
+
+QWidget* OpenBalloon()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "BalloonHint" && w->isVisible()) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+TEST(BalloonHint, ShowsHeaderAndTextLeftDownAndStaysOnScreen)
+{
+    QWidget window;
+    window.setGeometry(0, 0, 400, 300);
+    auto* anchor = new QLabel("?", &window);
+    anchor->setGeometry(5, 40, 18, 18);
+    window.show();
+    ui::ShowBalloonHint(anchor, "Help", "First line\r\nSecond line", 500000);
+    QWidget* balloon = OpenBalloon();
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_EQ(balloon->findChild<QLabel*>("BalloonHeader")->text(), "Help");
+    EXPECT_EQ(balloon->findChild<QLabel*>("BalloonText")->text(), "First line\nSecond line");
+    EXPECT_GE(balloon->x(), anchor->screen()->availableGeometry().left()) << "near the left edge it is moved on-screen";
+    EXPECT_GE(balloon->y(), anchor->mapToGlobal(QPoint(0, anchor->height())).y());
+
+    // A second balloon replaces the first.
+    ui::ShowBalloonHint(anchor, "Help", "Other", 500000);
+    QApplication::processEvents();
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        open += w->objectName() == "BalloonHint" && w->isVisible() ? 1 : 0;
+    }
+    EXPECT_EQ(open, 1);
+    OpenBalloon()->close();
+}
+
+}  // namespace
