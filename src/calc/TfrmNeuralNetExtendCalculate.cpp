@@ -77,7 +77,12 @@ void TfrmNeuralNetExtend::UpdateCommands()
 
 TfrmNeuralNetExtend::~TfrmNeuralNetExtend() { AllWindows().erase(this); }
 
-void TfrmNeuralNetExtend::RegisterWindow() { AllWindows().insert(this); }
+void TfrmNeuralNetExtend::RegisterWindow()
+{
+    AllWindows().insert(this);
+    // A window opened while another teaches starts with its Calculate disabled too.
+    UpdateCommands();
+}
 
 void TfrmNeuralNetExtend::ApplyNetworkSettings(neural::TNeuralNetExtended& net)
 {

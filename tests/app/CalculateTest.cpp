@@ -237,6 +237,8 @@ TEST_F(Calculate, WhileTeachingTheWindowStaysAndNoOtherCalculateStarts)
         EXPECT_FALSE(w.ProgressBar1->isHidden());
         EXPECT_FALSE(other.Image12->isEnabled());
         EXPECT_FALSE(w.Image9->isEnabled());
+        const TfrmNeuralNetExtend opened;
+        EXPECT_FALSE(opened.Image12->isEnabled()) << "opened while another window teaches";
         other.CalculateButtonClick();
         EXPECT_TRUE(other.NotCalculated) << "refused while the training files are in use";
         EXPECT_FALSE(w.close());
