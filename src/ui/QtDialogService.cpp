@@ -58,6 +58,23 @@ QMessageBox::StandardButtons ToQt(MsgButtons buttons)
 
 }  // namespace
 
+QString ToQtFileFilter(const QString& filter)
+{
+    const QStringList parts = filter.split('|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(';', Qt::SkipEmptyParts)) {
+            patterns << pattern;
+            if (pattern.toLower() != pattern) {
+                patterns << pattern.toLower();
+            }
+        }
+        entries << QString("%1 (%2)").arg(parts[i], patterns.join(' '));
+    }
+    return entries.join(";;");
+}
+
 DialogService& Dialogs() { return Installed() != nullptr ? *Installed() : DefaultService(); }
 
 void SetDialogs(DialogService* service) { Installed() = service; }
@@ -90,12 +107,12 @@ bool QtDialogService::InputBox(QWidget* parent, const QString& caption, const QS
 
 QString QtDialogService::OpenFileName(QWidget* parent, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), ToQtFileFilter(filter));
 }
 
 QString QtDialogService::SaveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix)
 {
-    QFileDialog dialog(parent, QString(), QString(), filter);
+    QFileDialog dialog(parent, QString(), QString(), ToQtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()

@@ -4,6 +4,10 @@
 
 namespace ui {
 
+// "Name|*.A;*.B|Other|*.C" (the program's filter form) as a Qt file-dialog filter,
+// "Name (*.A *.a *.B *.b);;Other (*.C *.c)": file names on Linux differ in case, extensions do not.
+QString ToQtFileFilter(const QString& filter);
+
 class QtDialogService : public DialogService {
 public:
     MsgResult MessageBox(QWidget* parent, const QString& caption, const QString& text, MsgIcon icon,

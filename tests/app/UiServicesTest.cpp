@@ -44,3 +44,16 @@ TEST(BalloonHint, ShowsHeaderAndTextLeftDownAndStaysOnScreen)
 }
 
 }  // namespace
+
+#include "ui/QtDialogService.h"
+
+namespace {
+
+TEST(QtDialogService, ProgramFiltersBecomeQtFilters)
+{
+    EXPECT_EQ(ui::ToQtFileFilter("CSV (Metatrader)|*.CSV|All Supported Files|*.CSV;*.SAV"),
+              "CSV (Metatrader) (*.CSV *.csv);;All Supported Files (*.CSV *.csv *.SAV *.sav)");
+    EXPECT_EQ(ui::ToQtFileFilter("SAV (Corvatek)|*.SAV"), "SAV (Corvatek) (*.SAV *.sav)");
+}
+
+}  // namespace
