@@ -144,6 +144,8 @@ private:
     void DecideAndShow(bool shortTerm, const WavUtils::TVector& series, double price);
     void ShowResult(bool shortTerm, const calc::TDecision& decision, double predicted);
     void PaintSeries(QPainter& canvas, QWidget* box, const WavUtils::TVector& series, const QPixmap& badge, bool shortTerm);
+    // Every price box of the row starting at box `first` holds text.
+    bool RowComplete(int first) const;
     bool LongTermTooShort() const;
     static void UpdateCommands();
     void RegisterWindow();

@@ -91,14 +91,20 @@ void TfrmNeuralNetExtend::ApplyNetworkSettings(neural::TNeuralNetExtended& net)
     net.OnAfterTeach = [this](neural::TNeuralNetBP& sender) { NeuralNetExtendedAfterTeach(sender); };
 }
 
-bool TfrmNeuralNetExtend::LongTermTooShort() const
+bool TfrmNeuralNetExtend::RowComplete(int first) const
 {
-    for (int k = 11; k <= 20; ++k) {
+    for (int k = first; k < first + 10; ++k) {
         if (Edit(k)->text().isEmpty()) {
-            return false;  // the long-term pipeline will not run
+            return false;
         }
     }
-    return ComboBox1->currentIndex() == 1 && !Memo5.isEmpty() && Memo5.size() < 10;
+    return true;
+}
+
+bool TfrmNeuralNetExtend::LongTermTooShort() const
+{
+    // An incomplete row means the long-term pipeline will not run at all.
+    return RowComplete(11) && ComboBox1->currentIndex() == 1 && !Memo5.isEmpty() && Memo5.size() < 10;
 }
 
 void TfrmNeuralNetExtend::CalculateButtonClick()
@@ -168,13 +174,10 @@ void TfrmNeuralNetExtend::DecideAndShow(bool shortTerm, const WavUtils::TVector&
 
 void TfrmNeuralNetExtend::CalculateShortTerm()
 {
-    for (int k = 1; k <= 10; ++k) {
-        if (Edit(k)->text().isEmpty()) {
-            ShortTermNoData = true;
-            return;
-        }
+    ShortTermNoData = !RowComplete(1);
+    if (ShortTermNoData) {
+        return;
     }
-    ShortTermNoData = false;
     ShortInputs = WavUtils::TVector(10);
     for (int k = 1; k <= 10; ++k) {
         ShortInputs[static_cast<std::size_t>(k - 1)] = Price(Edit(k));
@@ -196,13 +199,10 @@ void TfrmNeuralNetExtend::CalculateShortTerm()
 
 void TfrmNeuralNetExtend::CalculateLongTerm()
 {
-    for (int k = 11; k <= 20; ++k) {
-        if (Edit(k)->text().isEmpty()) {
-            LongTermNoData = true;
-            return;
-        }
+    LongTermNoData = !RowComplete(11);
+    if (LongTermNoData) {
+        return;
     }
-    LongTermNoData = false;
     if (Memo5.isEmpty()) {
         for (int k = 1; k <= 10; ++k) {
             Memo5 << Edit(k)->text();
