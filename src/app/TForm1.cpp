@@ -38,43 +38,39 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 void TForm1::BuildMenuAndToolBar()
 {
     const auto action = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut,
-                               const char* icon, void (TForm1::*handler)()) {
+                               const char* icon, const std::function<void()>& handler) {
         auto* a = new QAction(text, this);
         a->setObjectName(name);
         a->setShortcut(shortcut);
         if (icon != nullptr) {
             a->setIcon(Icon(icon));
         }
-        connect(a, &QAction::triggered, this, [this, handler] { ui::Guarded(this, [this, handler] { (this->*handler)(); }); });
+        ui::ConnectGuarded(a, &QAction::triggered, this, handler);
         menu->addAction(a);
         return a;
     };
     QMenu* file = menuBar()->addMenu("File");
-    auto* newAction = new QAction(Icon("new"), "New", this);
-    newAction->setObjectName("new1");
-    newAction->setShortcut(QKeySequence("Ctrl+N"));
-    connect(newAction, &QAction::triggered, this, [this] { ui::Guarded(this, [this] { new1Click(); }); });
-    file->addAction(newAction);
-    QAction* open = action(file, "Open1", "Open...", QKeySequence("Ctrl+O"), "open", &TForm1::Open1Click);
-    QAction* save = action(file, "Save1", "Save...", QKeySequence("Ctrl+S"), "save", &TForm1::Save1Click);
-    action(file, "Clear1", "Clear", {}, nullptr, &TForm1::Clear1Click);
+    QAction* newAction = action(file, "new1", "New", QKeySequence("Ctrl+N"), "new", [this] { new1Click(); });
+    QAction* open = action(file, "Open1", "Open...", QKeySequence("Ctrl+O"), "open", [this] { Open1Click(); });
+    QAction* save = action(file, "Save1", "Save...", QKeySequence("Ctrl+S"), "save", [this] { Save1Click(); });
+    action(file, "Clear1", "Clear", {}, nullptr, [this] { Clear1Click(); });
     file->addSeparator();
-    action(file, "Exit1", "Exit", {}, nullptr, &TForm1::Exit1Click);
+    action(file, "Exit1", "Exit", {}, nullptr, [this] { Exit1Click(); });
 
     QMenu* managers = menuBar()->addMenu("Managers");
-    QAction* money = action(managers, "MoneyManager1", "Money Manager", {}, "money", &TForm1::MoneyManager1Click);
+    QAction* money = action(managers, "MoneyManager1", "Money Manager", {}, "money", [this] { MoneyManager1Click(); });
     QMenu* analyse = menuBar()->addMenu("Analyse");
-    QAction* lines = action(analyse, "Lines1", "Support / Resistance Levels", {}, "lines", &TForm1::Lines1Click);
-    QAction* ma = action(analyse, "tbMA", "Moving Average", {}, "ma", &TForm1::tbMAClick);
+    QAction* lines = action(analyse, "Lines1", "Support / Resistance Levels", {}, "lines", [this] { Lines1Click(); });
+    QAction* ma = action(analyse, "tbMA", "Moving Average", {}, "ma", [this] { tbMAClick(); });
     QMenu* options = menuBar()->addMenu("Options");
-    action(options, "Options2", "Options...", QKeySequence("Ctrl+P"), nullptr, &TForm1::Options2Click);
+    action(options, "Options2", "Options...", QKeySequence("Ctrl+P"), nullptr, [this] { Options2Click(); });
     QMenu* window = menuBar()->addMenu("Window");
-    action(window, "Cascade1", "Cascade", {}, nullptr, &TForm1::Cascade1Click);
+    action(window, "Cascade1", "Cascade", {}, nullptr, [this] { Cascade1Click(); });
     QMenu* help = menuBar()->addMenu("Help");
     QAction* instructions =
-        action(help, "DetailedInstructions1", "Detailed Instructions...", {}, "help", &TForm1::DetailedInstructions1Click);
+        action(help, "DetailedInstructions1", "Detailed Instructions...", {}, "help", [this] { DetailedInstructions1Click(); });
     help->addSeparator();
-    action(help, "Copyrights1", "Copyrights", {}, nullptr, &TForm1::Copyrights1Click);
+    action(help, "Copyrights1", "Copyrights", {}, nullptr, [this] { Copyrights1Click(); });
 
     QToolBar* bar = addToolBar("ToolBar1");
     bar->setObjectName("ToolBar1");

@@ -83,7 +83,6 @@ TDecision Decide(float buy, float sell, double factor, double price, double marg
         d.StopLoss = price + stopDistance;
         d.TakeProfit = price - profitDistance;
     }
-    d.FirstSignal = d.Signal;
     if (std::fabs(static_cast<double>(buy) - static_cast<double>(sell)) < 10) {
         d.Signal = kNoTrade;
     }

@@ -28,8 +28,6 @@ void LongTermPercentages(const std::vector<double>& series, float& buy, float& s
 
 struct TDecision {
     std::int32_t Signal = kNoTrade;
-    // The signal before the 10-point rule: the picture shown while deciding.
-    std::int32_t FirstSignal = kNoTrade;
     float Buy = 0;
     float Sell = 0;
     double StopLoss = 0;

@@ -5,9 +5,8 @@
 #include "settings/TimeFrameOptions.h"
 #include "ui/DialogService.h"
 #include "ui/Guard.h"
-#include "ui/PictureButton.h"
-
 #include "ui/PaintBox.h"
+#include "ui/PictureButton.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -29,8 +28,6 @@ const QStringList kMarkets = {"Forex", "SpreadBetting", "Stocks", "Futures", "In
 
 constexpr int kBalloonVisibleMs = 500000;
 constexpr QPoint kComboBox1Manual(304, 112);
-
-QString Text(const QLineEdit* edit) { return edit->text(); }
 
 }  // namespace
 
@@ -186,7 +183,7 @@ TfrmNeuralNetExtend::TfrmNeuralNetExtend(QWidget* parent) : QWidget(parent)
     for (const auto& help : helps) {
         ui::PictureButton* p = Picture(help.name, "help_small", "Help", help.left, help.top);
         p->setProperty("Tag", help.tag);
-        connect(p, &ui::PictureButton::clicked, this, [this, p] { Guard([this, p] { Image15Click(p); }); });
+        ui::ConnectGuarded(p, &ui::PictureButton::clicked, this, [this, p] { Image15Click(p); });
         HelpPictures[h++] = p;
     }
     Image30 = HelpPictures[7];
@@ -194,7 +191,7 @@ TfrmNeuralNetExtend::TfrmNeuralNetExtend(QWidget* parent) : QWidget(parent)
 
     // Handlers; every one runs through the guard.
     const auto on = [this](ui::PictureButton* button, void (TfrmNeuralNetExtend::*handler)()) {
-        connect(button, &ui::PictureButton::clicked, this, [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
+        ui::ConnectGuarded(button, &ui::PictureButton::clicked, this, [this, handler] { (this->*handler)(); });
     };
     on(Image13, &TfrmNeuralNetExtend::AddShortButtonClick);
     on(Image14, &TfrmNeuralNetExtend::AddLongButtonClick);
@@ -207,10 +204,10 @@ TfrmNeuralNetExtend::TfrmNeuralNetExtend(QWidget* parent) : QWidget(parent)
     on(Image10, &TfrmNeuralNetExtend::Image10Click);
     on(Image11, &TfrmNeuralNetExtend::Image11Click);
     for (QLineEdit* edit : Edits) {
-        connect(edit, &QLineEdit::textChanged, this, [this] { Guard([this] { Edit1PropertiesChange(); }); });
+        ui::ConnectGuarded(edit, &QLineEdit::textChanged, this, [this] { Edit1PropertiesChange(); });
     }
     const auto onChange = [this](QComboBox* box, void (TfrmNeuralNetExtend::*handler)()) {
-        connect(box, &QComboBox::currentIndexChanged, this, [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
+        ui::ConnectGuarded(box, &QComboBox::currentIndexChanged, this, [this, handler] { (this->*handler)(); });
     };
     onChange(ComboBox1, &TfrmNeuralNetExtend::ComboBox1PropertiesChange);
     onChange(MarketComboBox, &TfrmNeuralNetExtend::MarketComboBoxChange);
@@ -229,8 +226,6 @@ ui::PictureButton* TfrmNeuralNetExtend::Picture(const char* name, const char* pi
     button->move(left, top);
     return button;
 }
-
-void TfrmNeuralNetExtend::Guard(const std::function<void()>& handler) { ui::Guarded(this, handler); }
 
 void TfrmNeuralNetExtend::FormCreate()
 {
@@ -285,7 +280,7 @@ void TfrmNeuralNetExtend::ClearButtonClick()
 
 void TfrmNeuralNetExtend::AddPrice(int first, QLineEdit* addEdit)
 {
-    if (Text(addEdit).isEmpty()) {
+    if (addEdit->text().isEmpty()) {
         ui::Dialogs().MessageBox(this, "Input error", "No data entered!", ui::MsgIcon::Error, ui::MsgButtons::Ok);
         return;
     }
@@ -364,8 +359,8 @@ void TfrmNeuralNetExtend::DecimalComboBoxPropertiesChange()
 {
     Decimals = DecimalComboBox->currentIndex() + 1;
     PipDivisor = PipDivisorFor(Decimals);
-    settings::WriteTimeFrameOptions(TimeFrameComboBox->currentIndex(), rt::StrToInt(StopLossEdit->text().toStdString()),
-                                    rt::StrToInt(TakeProfitEdit->text().toStdString()), Decimals);
+    settings::WriteTimeFrameOptions(TimeFrameComboBox->currentIndex(), Whole(StopLossEdit), Whole(TakeProfitEdit),
+                                    Decimals);
     if (OnDecimalsChanged) {
         OnDecimalsChanged();
     }

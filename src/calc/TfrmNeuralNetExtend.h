@@ -139,6 +139,9 @@ protected:
 
 private:
     class BusyScope;
+    // A box's text as a number; a bad text raises the conversion error that names it.
+    static double Price(const QLineEdit* edit);
+    static std::int32_t Whole(const QLineEdit* edit);
     void ApplyNetworkSettings(neural::TNeuralNetExtended& net);
     double TeachAndPredict(neural::TNeuralNetExtended& net, const std::string& trainingFile, const TVectorFloat& latest);
     void DecideAndShow(bool shortTerm, const WavUtils::TVector& series, double price);
@@ -155,5 +158,4 @@ private:
     void AddPrice(int first, QLineEdit* addEdit);
     void LoadFromFile();
     ui::PictureButton* Picture(const char* name, const char* picture, const char* hint, int left, int top);
-    void Guard(const std::function<void()>& handler);
 };

@@ -36,10 +36,11 @@ int& Teaching()
     return count;
 }
 
-double Price(const QLineEdit* edit) { return rt::StrToFloat(edit->text().toStdString()); }
-std::int32_t Whole(const QLineEdit* edit) { return rt::StrToInt(edit->text().toStdString()); }
-
 }  // namespace
+
+double TfrmNeuralNetExtend::Price(const QLineEdit* edit) { return rt::StrToFloat(edit->text().toStdString()); }
+
+std::int32_t TfrmNeuralNetExtend::Whole(const QLineEdit* edit) { return rt::StrToInt(edit->text().toStdString()); }
 
 // Marks the window as teaching for the time of a Calculate, whatever way the Calculate ends.
 class TfrmNeuralNetExtend::BusyScope {

@@ -39,10 +39,7 @@ void TfrmNeuralNetExtend::ShowResult(bool shortTerm, const calc::TDecision& deci
     QLineEdit* takeProfit = shortTerm ? TakeProfitShortStaticText : TakeProfitLongStaticText;
     QLabel* icon = shortTerm ? Image20 : Image21;
 
-    large->setPixmap(ui::Artwork(QString("signal_") + SignalName(decision.FirstSignal)));
-    if (decision.Signal != decision.FirstSignal) {
-        large->setPixmap(ui::Artwork(QString("signal_") + SignalName(decision.Signal)));
-    }
+    large->setPixmap(ui::Artwork(QString("signal_") + SignalName(decision.Signal)));
     percentages->setText(QString("Buy %1% Sell %2%")
                              .arg(QString::fromStdString(rt::FormatFixed(decision.Buy, 2)),
                                   QString::fromStdString(rt::FormatFixed(decision.Sell, 2))));

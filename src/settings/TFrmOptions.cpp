@@ -66,10 +66,10 @@ TFrmOptions::TFrmOptions(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] { ui::Guarded(this, [this] { ComboBox2Change(); }); });
-    connect(Button3, &QPushButton::clicked, this, [this] { ui::Guarded(this, [this] { Button3Click(); }); });
-    connect(Button4, &QPushButton::clicked, this, [this] { ui::Guarded(this, [this] { Button4Click(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this] { ui::Guarded(this, [this] { Button1Click(); }); });
+    ui::ConnectGuarded(ComboBox2, &QComboBox::currentIndexChanged, this, [this] { ComboBox2Change(); });
+    ui::ConnectGuarded(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    ui::ConnectGuarded(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+    ui::ConnectGuarded(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
     FormCreate();
