@@ -18,6 +18,8 @@ TForm1* CreateApplicationWindows()
 {
     Form1 = new TForm1;
     frmNeuralNetExtend = Form1->new1Click();
+    // Closing a calculation window destroys it; the reference must not outlive it.
+    QObject::connect(frmNeuralNetExtend, &QObject::destroyed, [] { frmNeuralNetExtend = nullptr; });
     // Side windows are owned by the frame and live until the program ends.
     FrmSupportLines = new TFrmSupportLines(Form1);
     FrmSetLinesPeriod = new TFrmSetLinesPeriod(Form1);

@@ -12,7 +12,7 @@ class TFrmAbout;
 
 // The program's window references.
 extern TForm1* Form1;
-extern TfrmNeuralNetExtend* frmNeuralNetExtend;
+extern TfrmNeuralNetExtend* frmNeuralNetExtend;  // nullptr once that window is closed
 extern TFrmSupportLines* FrmSupportLines;
 extern TFrmSetLinesPeriod* FrmSetLinesPeriod;
 extern TFrmMoneyManager* FrmMoneyManager;

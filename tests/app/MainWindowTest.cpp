@@ -112,6 +112,7 @@ TEST_F(MainWindow, SaveAndClearWithNoWindowDoNothing)
     Action("Clear1")->trigger();
     EXPECT_TRUE(dialogs.Calls.empty());
     EXPECT_TRUE(Form1->Calculations().isEmpty());
+    EXPECT_EQ(frmNeuralNetExtend, nullptr);
 }
 
 TEST_F(MainWindow, OptionsReachEveryCalculationWindow)
