@@ -75,6 +75,16 @@ QString ToQtFileFilter(const QString& filter)
     return entries.join(";;");
 }
 
+QUrl ToShellUrl(const QString& target)
+{
+    const QUrl url(target, QUrl::StrictMode);
+    const QString scheme = url.scheme();
+    if (url.isValid() && (scheme == "http" || scheme == "https" || scheme == "mailto")) {
+        return url;
+    }
+    return QUrl::fromLocalFile(target);
+}
+
 DialogService& Dialogs() { return Installed() != nullptr ? *Installed() : DefaultService(); }
 
 void SetDialogs(DialogService* service) { Installed() = service; }
@@ -119,7 +129,7 @@ QString QtDialogService::SaveFileName(QWidget* parent, const QString& filter, co
                                                                                    : QString();
 }
 
-void QtDialogService::ShellOpen(QWidget*, const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+void QtDialogService::ShellOpen(QWidget*, const QString& path) { QDesktopServices::openUrl(ToShellUrl(path)); }
 
 void QtDialogService::BalloonHint(QWidget* anchor, const QString& header, const QString& text, int visibleMs)
 {

@@ -2,11 +2,17 @@
 
 #include "ui/DialogService.h"
 
+#include <QUrl>
+
 namespace ui {
 
 // "Name|*.A;*.B|Other|*.C" (the program's filter form) as a Qt file-dialog filter,
 // "Name (*.A *.a *.B *.b);;Other (*.C *.c)": file names on Linux differ in case, extensions do not.
 QString ToQtFileFilter(const QString& filter);
+
+// What the desktop's "open" receives: a web address as it is, anything else as a local file
+// (a path may contain characters that mean something in an address, such as '#' or '?').
+QUrl ToShellUrl(const QString& target);
 
 class QtDialogService : public DialogService {
 public:

@@ -56,4 +56,14 @@ TEST(QtDialogService, ProgramFiltersBecomeQtFilters)
     EXPECT_EQ(ui::ToQtFileFilter("SAV (Corvatek)|*.SAV"), "SAV (Corvatek) (*.SAV *.sav)");
 }
 
+TEST(QtDialogService, ShellGetsWebAddressesAsTheyAreAndPathsAsFiles)
+{
+    EXPECT_EQ(ui::ToShellUrl("https://www.corvatek.example/"), QUrl("https://www.corvatek.example/"));
+    for (const QString path : {"/opt/corvatek/vantrellhelp.chm", "/home/a b/#1?/vantrellhelp.chm", "relative/help.chm"}) {
+        const QUrl url = ui::ToShellUrl(path);
+        EXPECT_TRUE(url.isLocalFile()) << path.toStdString();
+        EXPECT_EQ(url.toLocalFile(), path);
+    }
+}
+
 }  // namespace
